@@ -1,0 +1,100 @@
+#include "ui/MainLoop.h"
+
+#include <glib.h>
+#include <glog/logging.h>
+
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace ui {
+namespace {
+
+struct LoopState {
+  std::mutex lock;
+  std::thread::id mainThread;
+  std::deque<std::function<void()>> tasks;
+  bool drainScheduled = false;
+  GMainLoop* loop = nullptr;
+  bool quitRequested = false;
+  int exitCode = 0;
+};
+
+LoopState& State() {
+  static LoopState state;
+  return state;
+}
+
+void RunTask(const std::function<void()>& task) {
+  try {
+    task();
+  } catch (const std::exception& e) {
+    LOG(ERROR) << "主线程任务异常:" << e.what();
+  } catch (...) {
+    LOG(ERROR) << "主线程任务未知异常";
+  }
+}
+
+// One idle callback drains everything queued so far; a task posted while it
+// runs schedules the next drain, so the order of posting is kept.
+gboolean DrainTasks(gpointer) {
+  std::deque<std::function<void()>> batch;
+  {
+    std::lock_guard<std::mutex> guard(State().lock);
+    batch.swap(State().tasks);
+    State().drainScheduled = false;
+  }
+  for (const auto& task : batch) RunTask(task);
+  return G_SOURCE_REMOVE;
+}
+
+}  // namespace
+
+void BindMainThread() {
+  std::lock_guard<std::mutex> guard(State().lock);
+  State().mainThread = std::this_thread::get_id();
+}
+
+bool OnMainThread() {
+  std::lock_guard<std::mutex> guard(State().lock);
+  return State().mainThread == std::this_thread::get_id();
+}
+
+void PostToMainThread(std::function<void()> task) {
+  std::lock_guard<std::mutex> guard(State().lock);
+  State().tasks.push_back(std::move(task));
+  if (!State().drainScheduled) {
+    State().drainScheduled = true;
+    g_idle_add_full(G_PRIORITY_DEFAULT, &DrainTasks, nullptr, nullptr);
+  }
+}
+
+int RunMainLoop() {
+  CHECK(OnMainThread()) << "the main loop runs on the main thread only";
+  GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
+  {
+    std::lock_guard<std::mutex> guard(State().lock);
+    if (State().quitRequested) {
+      State().quitRequested = false;
+      g_main_loop_unref(loop);
+      return State().exitCode;
+    }
+    State().loop = loop;
+  }
+  g_main_loop_run(loop);
+  std::lock_guard<std::mutex> guard(State().lock);
+  State().loop = nullptr;
+  State().quitRequested = false;
+  g_main_loop_unref(loop);
+  return State().exitCode;
+}
+
+void QuitMainLoop(int exitCode) {
+  std::lock_guard<std::mutex> guard(State().lock);
+  State().exitCode = exitCode;
+  if (State().loop) g_main_loop_quit(State().loop);
+  else State().quitRequested = true;
+}
+
+}  // namespace ui

@@ -1,0 +1,118 @@
+"""Runs Vireo and Vigilo for real, each test from its own copy of the program folder."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+BIN_DIR = os.environ.get("VIREO_BIN_DIR") or os.path.join(
+    os.path.dirname(__file__), "..", "..", "build", "bin")
+
+WAIT_SECONDS = 30
+
+# Started by Vireo in place of the watchdog: records that it ran, and with which environment.
+STAND_IN_WATCHDOG = """#!/bin/sh
+env > "$(dirname "$0")/watchdog-started.$$"
+"""
+
+
+def wait_for(predicate, timeout=WAIT_SECONDS, what="condition"):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = predicate()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+
+
+class ProgramFolder:
+    """A temporary program folder with its own lock folder (XDG_RUNTIME_DIR).
+
+    watchdog: "stand-in" (default) puts a recording script in place of Vigilo,
+    "real" keeps the built one, None leaves it out."""
+
+    def __init__(self, watchdog="stand-in"):
+        self.root = tempfile.mkdtemp(prefix="vireo-run-")
+        self.path = os.path.join(self.root, "program")
+        self.runtime_dir = os.path.join(self.root, "runtime")
+        os.mkdir(self.runtime_dir, 0o700)
+        shutil.copytree(BIN_DIR, self.path, symlinks=True)
+        vigilo = os.path.join(self.path, "Vigilo")
+        if watchdog != "real":
+            os.remove(vigilo)
+        if watchdog == "stand-in":
+            with open(vigilo, "w") as script:
+                script.write(STAND_IN_WATCHDOG)
+            os.chmod(vigilo, 0o755)
+        self.processes = []
+
+    def environment(self):
+        env = dict(os.environ)
+        env["XDG_RUNTIME_DIR"] = self.runtime_dir
+        env.pop("ComSpec", None)
+        return env
+
+    def start(self, program="Vireo", *args):
+        process = subprocess.Popen(
+            [os.path.join(self.path, program), *args], cwd=self.path, env=self.environment(),
+            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        self.processes.append(process)
+        return process
+
+    def run(self, program="Vireo", *args, timeout=WAIT_SECONDS):
+        process = self.start(program, *args)
+        out, err = process.communicate(timeout=timeout)
+        return process.returncode, out.decode(errors="replace"), err.decode(errors="replace")
+
+    def dated_folders(self, kind):
+        folder = os.path.join(self.path, kind)
+        return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+
+    def log_text(self, program="Vireo"):
+        """Every INFO log file of the program, oldest first."""
+        texts = []
+        for date in self.dated_folders("terminal_log"):
+            folder = os.path.join(self.path, "terminal_log", date)
+            for name in sorted(os.listdir(folder)):
+                if name.startswith(program + ".") and ".log.INFO." in name:
+                    with open(os.path.join(folder, name), encoding="utf-8", errors="replace") as log:
+                        texts.append(log.read())
+        return "".join(texts)
+
+    def wait_for_log(self, text, program="Vireo", occurrences=1):
+        return wait_for(lambda: self.log_text(program).count(text) >= occurrences,
+                        what=f"log line {text!r}")
+
+    def watchdog_starts(self):
+        return sorted(name for name in os.listdir(self.path) if name.startswith("watchdog-started."))
+
+    def close(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+            process.communicate()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def processes_running(executable):
+    """Process ids whose program file is `executable`."""
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            if os.readlink(f"/proc/{entry}/exe") == executable:
+                found.append(int(entry))
+        except OSError:
+            continue
+    return found
+
+
+def end_process(pid):
+    try:
+        os.kill(pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
