@@ -1,0 +1,3 @@
+# Each fuzz target: its source is fuzz/<name>.cpp, followed by the libraries it links.
+set(VIREO_FUZZ_TARGETS packet_reader_fuzz)
+set(VIREO_FUZZ_LIBS_packet_reader_fuzz vireo_packet)

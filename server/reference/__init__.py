@@ -1,0 +1,1 @@
+"""The reference management server: an independent peer for the Vireo terminal."""
