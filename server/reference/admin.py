@@ -102,6 +102,20 @@ def set_clock(registry, body, params):
     return {"now": registry.clock.now()}
 
 
+def script_http(registry, body, params):
+    overrides = registry.web.overrides
+    if body.get("clear"):
+        overrides.clear(body.get("path"))
+    else:
+        overrides.set(body["path"], int(body.get("status", 200)), body.get("body", ""),
+                      bool(body.get("stall", False)), body.get("count"))
+    return {"path": body.get("path")}
+
+
+def http_requests(registry, body, params):
+    return registry.web.recorded()
+
+
 ROUTES = [
     ("GET", r"/admin/terminals", list_terminals),
     ("GET", r"/admin/terminals/(\w+)/received", received),
@@ -109,6 +123,8 @@ ROUTES = [
     ("POST", r"/admin/terminals/(\w+)/close", close),
     ("POST", r"/admin/registrations", script_registrations),
     ("POST", r"/admin/clock", set_clock),
+    ("POST", r"/admin/http", script_http),
+    ("GET", r"/admin/http/requests", http_requests),
 ]
 
 

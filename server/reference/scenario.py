@@ -15,6 +15,8 @@ class Scenario:
         self.today_jobs = data.get("today_jobs", [])
         self.live = data.get("live")
         self.job_details = {int(detail["Id"]): detail for detail in data.get("job_details", [])}
+        self.weather = data.get("weather", {})
+        self.buildings = data.get("buildings", [])
         self._scripted_registrations = []
 
     @classmethod

@@ -74,6 +74,7 @@ class TerminalRegistry:
     def __init__(self, scenario, clock):
         self.scenario = scenario
         self.clock = clock
+        self.web = None  # the HTTP side, set once it exists
         self._lock = threading.Lock()
         self._connections = []
 

@@ -33,7 +33,7 @@ ReferenceServer::ReferenceServer(const std::string& scenario) {
   const std::string portsFile = m_folder + "/ports.json";
   const std::string script = std::string(VIREO_SOURCE_DIR) + "/server/vireo_server.py";
   const std::string scenarioPath = std::string(VIREO_SOURCE_DIR) + "/server/scenarios/" + scenario;
-  std::vector<std::string> args = {"python3", script, "--tcp-port", "0", "--admin-port", "0",
+  std::vector<std::string> args = {"python3", script, "--tcp-port", "0", "--web-port", "0", "--admin-port", "0",
                                    "--scenario", scenarioPath, "--ports-file", portsFile};
   std::vector<char*> argv;
   for (auto& arg : args) argv.push_back(arg.data());
@@ -50,6 +50,7 @@ ReferenceServer::ReferenceServer(const std::string& scenario) {
   Json::Value value;
   ports >> value;
   m_tcpPort = static_cast<unsigned short>(value["tcp"].asUInt());
+  m_webPort = static_cast<unsigned short>(value["web"].asUInt());
   m_adminPort = static_cast<unsigned short>(value["admin"].asUInt());
 }
 

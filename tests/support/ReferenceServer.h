@@ -19,6 +19,7 @@ class ReferenceServer {
 
   std::string TcpAddress() const { return "127.0.0.1:" + std::to_string(m_tcpPort); }
   unsigned short TcpPort() const { return m_tcpPort; }
+  unsigned short WebPort() const { return m_webPort; }
 
   Json::Value Get(const std::string& target) const;
   Json::Value Post(const std::string& target, const Json::Value& body) const;
@@ -37,6 +38,7 @@ class ReferenceServer {
   std::string m_folder;
   pid_t m_pid = -1;
   unsigned short m_tcpPort = 0;
+  unsigned short m_webPort = 0;
   unsigned short m_adminPort = 0;
 };
 
