@@ -1,5 +1,8 @@
 #include "core/GlobalApp.h"
 
+#include <glog/logging.h>
+
+#include "system/NetworkTables.h"
 #include "tools/Paths.h"
 #include "tools/Today.h"
 
@@ -14,6 +17,11 @@ GlobalApp::GlobalApp() : m_workDirs(tools::ModuleDirectory(), tools::TodayAsText
   m_config.Load(tools::ModuleDirectory() + "basic.ini");
 }
 
-void GlobalApp::Init() { m_strExeDir = tools::ModuleDirectory(); }
+void GlobalApp::Init() {
+  m_strExeDir = tools::ModuleDirectory();
+  m_localIdentity = sys::ReadLocalIdentity();
+  LOG(INFO) << "Ip:" << m_localIdentity.ip;
+  LOG(INFO) << "MAC:" << m_localIdentity.mac;
+}
 
 }  // namespace core

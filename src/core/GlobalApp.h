@@ -7,6 +7,7 @@
 
 #include "shell/ConfigFile.h"
 #include "shell/WorkFolders.h"
+#include "system/MachineIdentity.h"
 
 namespace core {
 
@@ -29,6 +30,7 @@ class GlobalApp {
   std::string m_strExeDir;
   shell::WorkFolders m_workDirs;
   shell::ConfigFile m_config;
+  sys::LocalIdentity m_localIdentity;
 };
 
 }  // namespace core

@@ -1,17 +1,14 @@
-// Vigilo, the terminal's watchdog: a single windowless instance beside Vireo.
-
-#include <glog/logging.h>
-#include <unistd.h>
+// Vigilo, the terminal's watchdog: one windowless instance beside Vireo that
+// starts the terminal when it is gone. It ends only when killed.
 
 #include "shell/Logging.h"
 #include "shell/SingleInstance.h"
 #include "tools/Paths.h"
+#include "vigilo/Watchdog.h"
 
 int main() {
   if (shell::IsSecondInstance("Vigilo_Only_Instance")) return 0;
-  shell::StartWatchdogLogging(tools::ModuleDirectory());
-  LOG(INFO) << "看门狗已启动";
-  // It ends only when killed. Until its watch passes over the terminal exist,
-  // it holds its single instance and waits.
-  for (;;) pause();
+  const std::string ownFolder = tools::ModuleDirectory();
+  shell::StartWatchdogLogging(ownFolder);
+  vigilo::Watch(ownFolder);
 }

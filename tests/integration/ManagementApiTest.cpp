@@ -6,6 +6,7 @@
 
 #include "LogCapture.h"
 #include "ReferenceServer.h"
+#include "system/ServerClock.h"
 
 namespace {
 
@@ -24,6 +25,20 @@ class FixedSite : public dal::SiteAddressSource {
 class ManagementApiTest : public testing::Test {
  protected:
   std::string BasicAddr() const { return "127.0.0.1:" + std::to_string(m_server.WebPort()); }
+  // Holds the server's clock at 2024-03-01 07:30:12 local time.
+  void FixServerClock() {
+    std::tm moment{};
+    moment.tm_year = 2024 - 1900;
+    moment.tm_mon = 2;
+    moment.tm_mday = 1;
+    moment.tm_hour = 7;
+    moment.tm_min = 30;
+    moment.tm_sec = 12;
+    moment.tm_isdst = -1;
+    Json::Value clock;
+    clock["fixed"] = static_cast<Json::Int64>(std::mktime(&moment));
+    m_server.Post("/admin/clock", clock);
+  }
   void Script(const std::string& path, const std::string& body) {
     Json::Value script;
     script["path"] = path;
@@ -62,17 +77,7 @@ TEST_F(ManagementApiTest, TheFourOperationsReadTheServersAnswers) {
 
   EXPECT_EQ(api.GetSocketServer(), m_server.TcpAddress());
 
-  std::tm moment{};
-  moment.tm_year = 2024 - 1900;
-  moment.tm_mon = 2;
-  moment.tm_mday = 1;
-  moment.tm_hour = 7;
-  moment.tm_min = 30;
-  moment.tm_sec = 12;
-  moment.tm_isdst = -1;
-  Json::Value clock;
-  clock["fixed"] = static_cast<Json::Int64>(std::mktime(&moment));
-  m_server.Post("/admin/clock", clock);
+  FixServerClock();
   EXPECT_EQ(api.GetServerTime(), "2024-03-01 07:30:12");
 
   dal::WeatherInfo weather;
@@ -84,6 +89,19 @@ TEST_F(ManagementApiTest, TheFourOperationsReadTheServersAnswers) {
   api.GetBuildingFloorRoomSimple(buildings);
   ASSERT_EQ(buildings.size(), 2u);
   EXPECT_EQ(buildings[0].buildingFloors[0].floorRooms[0].roomName, "大厅");
+}
+
+TEST_F(ManagementApiTest, BroadcastTimesFollowTheServersClock) {
+  FixedSite site(dal::GetSubSystemInfo(BasicAddr(), "M20"));
+  dal::ManagementApi api(site);
+  const sys::ServerClock clock([&api] { return api.GetServerTime(); });
+  FixServerClock();
+  EXPECT_EQ(clock.SecondsUntilTime("08:00:00"), 1788);
+  EXPECT_EQ(clock.SecondsUntilTime("07:00:00"), -1812);
+
+  Script("/api/manage/getservertime", "{\"error\":0,\"msg\":\"\",\"data\":\"\"}");
+  EXPECT_ANY_THROW(clock.SecondsUntilTime("08:00:00"));
+  EXPECT_EQ(m_log.Count("根据本地时间设置广播"), 0);
 }
 
 TEST_F(ManagementApiTest, FailedExchangesEndQuietly) {
