@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/GlobalApp.h"
+#include "shell/DisplaySetup.h"
 #include "shell/Logging.h"
 #include "shell/ProcessRole.h"
 #include "shell/QuitSignals.h"
@@ -28,6 +29,10 @@ int RunTerminal(int argc, const char* const* argv) {
   app.WorkDirs().OwnTempFolder();
   StartTerminalLogging(app.WorkDirs());
   QuitOnStopSignals();
+  if (!SetUpDisplay(argc, argv, exeDir)) {
+    StopLogging();
+    return -1;
+  }
 
   // A second watchdog ends by itself, so it is started on every start-up.
   sys::StartProgram(exeDir + "Vigilo", {});

@@ -3,6 +3,7 @@
 #include <glib.h>
 #include <glog/logging.h>
 
+#include <condition_variable>
 #include <deque>
 #include <exception>
 #include <mutex>
@@ -18,6 +19,7 @@ struct LoopState {
   bool drainScheduled = false;
   GMainLoop* loop = nullptr;
   bool quitRequested = false;
+  bool loopEnded = false;
   int exitCode = 0;
 };
 
@@ -70,6 +72,41 @@ void PostToMainThread(std::function<void()> task) {
   }
 }
 
+bool SendToMainThread(const std::function<void()>& task) {
+  if (OnMainThread()) {
+    RunTask(task);
+    return true;
+  }
+  struct Completion {
+    std::mutex lock;
+    std::condition_variable done;
+    bool finished = false;
+  };
+  auto completion = std::make_shared<Completion>();
+  PostToMainThread([task, completion] {
+    RunTask(task);
+    std::lock_guard<std::mutex> guard(completion->lock);
+    completion->finished = true;
+    completion->done.notify_all();
+  });
+  std::unique_lock<std::mutex> guard(completion->lock);
+  while (!completion->done.wait_for(guard, std::chrono::milliseconds(100), [&] { return completion->finished; })) {
+    std::lock_guard<std::mutex> stateGuard(State().lock);
+    if (State().loopEnded) {
+      LOG(ERROR) << "主线程消息循环已结束，丢弃跨线程调用";
+      return false;
+    }
+  }
+  return true;
+}
+
+void RunMainThreadUntil(const std::function<bool()>& done) {
+  CHECK(OnMainThread()) << "only the main thread runs main-thread work";
+  while (!done()) {
+    if (!g_main_context_iteration(nullptr, FALSE)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
 int RunMainLoop() {
   CHECK(OnMainThread()) << "the main loop runs on the main thread only";
   GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
@@ -81,10 +118,12 @@ int RunMainLoop() {
       return State().exitCode;
     }
     State().loop = loop;
+    State().loopEnded = false;
   }
   g_main_loop_run(loop);
   std::lock_guard<std::mutex> guard(State().lock);
   State().loop = nullptr;
+  State().loopEnded = true;
   State().quitRequested = false;
   g_main_loop_unref(loop);
   return State().exitCode;

@@ -49,21 +49,25 @@ class ProgramFolder:
             os.chmod(vigilo, 0o755)
         self.processes = []
 
-    def environment(self):
+    def environment(self, headless=True):
         env = dict(os.environ)
         env["XDG_RUNTIME_DIR"] = self.runtime_dir
         env.pop("ComSpec", None)
+        if headless:
+            env["VIREO_HEADLESS"] = "1"
+        else:
+            env.pop("VIREO_HEADLESS", None)
         return env
 
-    def start(self, program="Vireo", *args):
+    def start(self, program="Vireo", *args, env=None):
         process = subprocess.Popen(
-            [os.path.join(self.path, program), *args], cwd=self.path, env=self.environment(),
+            [os.path.join(self.path, program), *args], cwd=self.path, env=env or self.environment(),
             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.processes.append(process)
         return process
 
-    def run(self, program="Vireo", *args, timeout=WAIT_SECONDS):
-        process = self.start(program, *args)
+    def run(self, program="Vireo", *args, timeout=WAIT_SECONDS, env=None):
+        process = self.start(program, *args, env=env)
         out, err = process.communicate(timeout=timeout)
         return process.returncode, out.decode(errors="replace"), err.decode(errors="replace")
 

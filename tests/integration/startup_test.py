@@ -93,6 +93,15 @@ class TerminalStartup(unittest.TestCase):
             variables = dict(line.split("=", 1) for line in env.read().splitlines() if "=" in line)
         self.assertEqual(variables.get("ComSpec"), os.path.join(self.folder.path, "cmd.exe"))
 
+    def test_without_a_display_it_ends_unless_headless(self):
+        env = self.folder.environment(headless=False)
+        for variable in ("DISPLAY", "WAYLAND_DISPLAY"):
+            env.pop(variable, None)
+        code, _, _ = self.folder.run(env=env)
+        self.assertNotEqual(code, 0)
+        self.assertIn("无法打开显示", self.folder.log_text())
+        self.assertEqual(self.folder.watchdog_starts(), [])
+
     def test_a_crash_signal_is_recorded_in_the_crash_folder(self):
         process, _ = self.start_terminal()
         date = self.folder.dated_folders("crash")[0]
