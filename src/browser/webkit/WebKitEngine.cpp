@@ -87,6 +87,7 @@ class WebKitView : public WebView {
     GtkWidget* widget = GTK_WIDGET(m_view);
     if (GtkWidget* parent = gtk_widget_get_parent(widget)) gtk_fixed_move(GTK_FIXED(parent), widget, rect.left, rect.top);
     gtk_widget_set_size_request(widget, std::max(1, rect.Width()), std::max(1, rect.Height()));
+    gtk_widget_queue_resize(widget);
   }
 
   void SetVisible(bool visible) override { gtk_widget_set_visible(GTK_WIDGET(m_view), visible); }
@@ -130,12 +131,15 @@ class WebKitEngine : public WebEngine {
   std::unique_ptr<WebView> CreateView(void* container, const ui::Rect& rect,
                                       std::shared_ptr<WebViewClient> client) override {
     auto view = std::make_unique<WebKitView>(static_cast<GtkWidget*>(container), rect, std::move(client), m_first);
-    if (!m_first) m_first = WEBKIT_WEB_VIEW(g_object_ref(view->View()));
+    if (!m_first) {
+      m_first = view->View();
+      g_object_add_weak_pointer(G_OBJECT(m_first), reinterpret_cast<gpointer*>(&m_first));
+    }
     return view;
   }
 
  private:
-  // Kept for the life of the engine: every later view is related to it.
+  // Every later view is related to the first one still alive, so they share its web process.
   WebKitWebView* m_first = nullptr;
 };
 
