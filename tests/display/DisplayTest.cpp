@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "LogCapture.h"
+#include "RecordingActions.h"
 #include "browser/BrowserPane.h"
 #include "form/CDuiDialog.h"
 #include "ui/Controls.h"
@@ -18,6 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using browser::CCefBrowserUI;
 using testing_support::LogCapture;
+using testing_support::RecordingActions;
 
 // Runs the main loop until `done` holds or a generous time-out passes.
 bool RunUntil(const std::function<bool()>& done, std::chrono::seconds timeout = std::chrono::seconds(60)) {
@@ -40,15 +42,6 @@ class SkinWindow : public form::CDuiDialog {
   }
 };
 
-class RecordingActions : public browser::ScriptActions {
- public:
-  void StopAudio() override { calls.push_back("StopAudio"); }
-  void SetContentInset(int full) override { calls.push_back("SetContentInset " + std::to_string(full)); }
-  void ReportFileState(int index, int state) override {
-    calls.push_back("ReportFileState " + std::to_string(index) + " " + std::to_string(state));
-  }
-  std::vector<std::string> calls;
-};
 
 std::vector<WebKitWebView*> WebViewsOf(ui::Window& window) {
   std::vector<WebKitWebView*> views;

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "LogCapture.h"
+#include "RecordingActions.h"
 #include "TestWindow.h"
 #include "browser/FakeEngine.h"
 #include "ui/Controls.h"
@@ -16,17 +17,9 @@ using browser::CCefBrowserUI;
 using browser::FakeEngine;
 using browser::FakeWebView;
 using testing_support::LogCapture;
+using testing_support::RecordingActions;
 using testing_support::TestWindow;
 
-class RecordingActions : public browser::ScriptActions {
- public:
-  void StopAudio() override { calls.push_back("StopAudio"); }
-  void SetContentInset(int full) override { calls.push_back("SetContentInset " + std::to_string(full)); }
-  void ReportFileState(int index, int state) override {
-    calls.push_back("ReportFileState " + std::to_string(index) + " " + std::to_string(state));
-  }
-  std::vector<std::string> calls;
-};
 
 class BrowserPaneTest : public testing::Test {
  protected:
