@@ -2,6 +2,8 @@
 scripted answers and stalls for failure tests."""
 
 import json
+import mimetypes
+import os
 import threading
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -9,6 +11,7 @@ from urllib.parse import parse_qs, urlsplit
 from xml.sax.saxutils import escape
 
 DISCOVERY = "/Base/WS/Service_Basic.asmx/WS_G_GetSubSystemServerInfo"
+PAGES = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "pages")
 BROADCAST_SUBSYSTEM = "M20"
 
 
@@ -66,6 +69,9 @@ class WebSide:
 
     def answer(self, path, query):
         """Status, content type and body for one GET."""
+        page = self._page(path)
+        if page:
+            return page
         if path == DISCOVERY:
             return 200, "text/xml; charset=utf-8", self._discovery(query.get("sysID", [""])[0])
         api = {
@@ -79,6 +85,19 @@ class WebSide:
             return 404, "text/plain; charset=utf-8", "not found"
         body = json.dumps({"error": 0, "msg": "", "data": api()}, ensure_ascii=False)
         return 200, "application/json; charset=utf-8", body
+
+    @staticmethod
+    def _page(path):
+        """The terminal's pages; the clock's address has a doubled slash."""
+        relative = os.path.normpath(path.lstrip("/"))
+        if not (relative.startswith("WebResource" + os.sep) or relative.startswith("editor" + os.sep)):
+            return None
+        full = os.path.join(PAGES, relative)
+        if not os.path.isfile(full):
+            return None
+        content_type = (mimetypes.guess_type(full)[0] or "application/octet-stream") + "; charset=utf-8"
+        with open(full, encoding="utf-8") as page:
+            return 200, content_type, page.read()
 
     def _discovery(self, system_id):
         address = self.site_address if system_id == BROADCAST_SUBSYSTEM else ""

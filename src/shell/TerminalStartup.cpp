@@ -41,6 +41,7 @@ int RunTerminal(int argc, const char* const* argv) {
   LOG(INFO) << "进入消息循环";
   const int exitCode = ui::RunMainLoop();
   LOG(INFO) << "消息循环结束，退出码:" << exitCode;
+  app.Shutdown();
 
   StopLogging();
   return exitCode;

@@ -41,6 +41,7 @@ TcpClient::TcpClient(TcpClientEvents events, std::chrono::milliseconds heartbeat
       m_heartbeatInterval(heartbeatInterval),
       m_socket(m_ioContext),
       m_tCheckTimer(m_ioContext),
+      m_tJobTimer(m_ioContext),
       m_readBuffer(kMaxBodyBytes) {
   // The armed heartbeat timer is the work that keeps the loop from ending at once.
   do_heartbeat();
@@ -54,6 +55,7 @@ TcpClient::~TcpClient() {
       error_code ignored;
       m_socket.close(ignored);
       m_tCheckTimer.cancel();
+      m_tJobTimer.cancel();
       m_ioContext.stop();
     });
     if (m_thread.joinable()) m_thread.join();

@@ -52,6 +52,12 @@ class TcpClient {
 
   bool OnNetworkThread() const { return std::this_thread::get_id() == m_thread.get_id(); }
 
+  // Runs `work` on the network thread: at once when already there, queued otherwise.
+  void Dispatch(std::function<void()> work) { boost::asio::dispatch(m_ioContext, std::move(work)); }
+  // The owner's timer for scheduled work; its handlers run on the network thread.
+  // Armed, cancelled and waited on from the network thread only.
+  boost::asio::steady_timer& JobTimer() { return m_tJobTimer; }
+
  private:
   TcpClient(TcpClientEvents events, std::chrono::milliseconds heartbeatInterval);
 
@@ -75,6 +81,7 @@ class TcpClient {
   boost::asio::io_context m_ioContext;
   boost::asio::ip::tcp::socket m_socket;
   boost::asio::steady_timer m_tCheckTimer;
+  boost::asio::steady_timer m_tJobTimer;
 
   // Network thread only.
   PacketReader m_reader;
