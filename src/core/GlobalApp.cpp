@@ -7,6 +7,7 @@
 #include "form/Dui_ContentFrame.h"
 #include "form/Dui_RegisterWnd.h"
 #include "form/Dui_TopBar.h"
+#include "system/MasterVolume.h"
 #include "system/NetworkTables.h"
 #include "tools/Paths.h"
 #include "tools/TextEdit.h"
@@ -43,7 +44,7 @@ GlobalApp::~GlobalApp() { Shutdown(); }
 
 void GlobalApp::Shutdown() {
   // The link first: its handlers reach the windows.
-  m_tcpLink->Stop();
+  StopTcpClient();
   m_pTopBar.reset();
   m_pContentFrame.reset();
   m_pRegisterWnd.reset();
@@ -82,8 +83,12 @@ bool GlobalApp::IsRegistered() {
   std::vector<std::wstring> parts;
   tools::SplitText(m_config.GetBasicAddr(), L":", parts);
   if (parts.size() != 2 || m_config.ClientId() < 1) return false;
+  // Known before the link starts: its first connect, which may complete at once, sends the login.
+  m_bRegistered = true;
   const auto colon = basicAddr.find(':');
-  return ConnectServer(basicAddr.substr(0, colon), basicAddr.substr(colon + 1));
+  if (ConnectServer(basicAddr.substr(0, colon), basicAddr.substr(colon + 1))) return true;
+  m_bRegistered = false;
+  return false;
 }
 
 bool GlobalApp::ConnectServer(const std::string& ip, const std::string& port) {
@@ -164,7 +169,14 @@ void GlobalApp::StartTcpClient() {
   }
 }
 
-void GlobalApp::StopTcpClient() { m_tcpLink->Stop(); }
+void GlobalApp::StopTcpClient() {
+  std::shared_ptr<net::TcpClient> client = m_tcpLink->Release();
+  if (!client || !ui::OnMainThread()) return;
+  // Ending a client waits for its network thread, which may be waiting for the main
+  // thread: end it elsewhere and keep serving the main thread meanwhile.
+  auto ended = std::async(std::launch::async, [client = std::move(client)]() mutable { client.reset(); });
+  ui::RunMainThreadUntil([&] { return ended.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+}
 
 void GlobalApp::OnConnectFailed() {
   if (!m_bRegistered || !m_pContentFrame) return;
@@ -179,6 +191,14 @@ void GlobalApp::ShowFrameFullScreen() {
     m_pContentFrame->ShowWindow(true);
     if (m_pTopBar && m_config.FullScreen() == 0) m_pTopBar->ShowWindow(true);
   });
+}
+
+void GlobalApp::SetVolumeLogged(int level) {
+  try {
+    sys::SetMasterVolume(level);
+  } catch (const std::exception& e) {
+    LOG(ERROR) << "设置音量失败:" << e.what();
+  }
 }
 
 TerminalState GlobalApp::StateCopy() const {

@@ -101,6 +101,8 @@ class GlobalApp : public dal::SiteAddressSource, public form::ContentFrameHost {
   void ArmJobTimer(int seconds, bool isStart);
   void JobTimerHandler(boost::system::error_code error, bool isStart);
   void StartBroadcast(const AudioBroadcast& broadcast);
+  // A terminal without a sound card still shows its content: a failure is only logged.
+  static void SetVolumeLogged(int level);
   void EndProgram(const char* reason);
   void ProcessMessage(const net::Packet& packet);
 

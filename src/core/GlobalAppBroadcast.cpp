@@ -34,11 +34,7 @@ void GlobalApp::HanglePlayAudioBoardcast(const std::string& body) {
 }
 
 void GlobalApp::StartBroadcast(const AudioBroadcast& broadcast) {
-  try {
-    sys::SetMasterVolume(broadcast.Volume);
-  } catch (const std::exception& e) {
-    LOG(ERROR) << "设置音量失败:" << e.what();
-  }
+  SetVolumeLogged(broadcast.Volume);
   const std::string address = form::AudioPlayerAddress(GetSiteAddr(), broadcast.WebPath, broadcast.FileName, m_bMuted);
   {
     std::lock_guard<std::mutex> guard(m_stateLock);

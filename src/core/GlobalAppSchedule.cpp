@@ -15,19 +15,6 @@
 #include "ui/MainLoop.h"
 
 namespace core {
-namespace {
-
-constexpr int kAudioPlaying = form::kPlayAudio;
-
-void SetVolume(int level) {
-  try {
-    sys::SetMasterVolume(level);
-  } catch (const std::exception& e) {
-    LOG(ERROR) << "设置音量失败:" << e.what();
-  }
-}
-
-}  // namespace
 
 std::pair<int, int> GlobalApp::GetJobWindow(const std::string& start, const std::string& end) {
   const sys::ServerClock clock([this] { return m_api.GetServerTime(); });
@@ -64,7 +51,7 @@ void GlobalApp::ShowLiveView() {
   if (m_bMinimized) ShowFrameFullScreen();
   HandleFullScreenNew(true);
   const TerminalState state = StateCopy();
-  SetVolume(state.device.Volume);
+  SetVolumeLogged(state.device.Volume);
   m_pContentFrame->ShowLive(form::VideoPlayerAddress(GetSiteAddr(), state.live.LivePath, m_bMuted));
 }
 
@@ -112,7 +99,7 @@ void GlobalApp::NotifyJobDone() {
       }
     }
     const int priority = m_pContentFrame->m_nPriority;
-    if (m_pContentFrame->m_nPlayState == kAudioPlaying) {
+    if (m_pContentFrame->m_nPlayState == form::kPlayAudio) {
       if (jobId <= 0 || level < priority) {
         LOG(INFO) << "正在播放音频，暂不处理定时任务";
         return;
@@ -142,7 +129,7 @@ void GlobalApp::HandleSingleJobDetail(const std::string& body) {
       if (ReadJobDetail(body, detail) == ReadResult::kTypeError) return;
       entry = m_state.todayJobs[static_cast<size_t>(m_nCurJobIndex)];
     }
-    SetVolume(StateCopy().device.Volume);
+    SetVolumeLogged(StateCopy().device.Volume);
     const auto [startDelay, remaining] = GetJobWindow(entry.BootTime, entry.StopTime);
     (void)remaining;
     const JobDetail& detail = entry.detail;

@@ -26,14 +26,6 @@ const char* RegistrationFailure(int code) {
   }
 }
 
-void SetVolume(int level) {
-  try {
-    sys::SetMasterVolume(level);
-  } catch (const std::exception& e) {
-    LOG(ERROR) << "设置音量失败:" << e.what();
-  }
-}
-
 }  // namespace
 
 void GlobalApp::SendLogin(int clientId) {
@@ -80,7 +72,7 @@ void GlobalApp::HandleLogin(const std::string& body) {
     EndProgram("设备未注册");
     return;
   }
-  SetVolume(state.device.Volume);
+  SetVolumeLogged(state.device.Volume);
   m_config.Save();
   ShowFrameFullScreen();
   m_pContentFrame->SetContentInset(0);
@@ -107,7 +99,7 @@ void GlobalApp::EndProgram(const char* reason) {
   LOG(INFO) << reason;
   // The stored registration goes; this run keeps its values until it ends.
   m_config.Reset();
-  ui::PostToMainThread([this] {
+  ui::SendToMainThread([this] {
     if (m_pContentFrame && m_pContentFrame->IsWindow()) m_pContentFrame->Close(1);
     if (m_pRegisterWnd && m_pRegisterWnd->IsWindow()) m_pRegisterWnd->Close(1);
   });

@@ -54,12 +54,11 @@ void TcpLink::Start() {
   }
 }
 
-void TcpLink::Stop() {
-  std::shared_ptr<TcpClient> previous;
-  {
-    std::lock_guard<std::mutex> guard(m_clientLock);
-    previous = std::move(m_current);
-  }
+void TcpLink::Stop() { Release(); }
+
+std::shared_ptr<TcpClient> TcpLink::Release() {
+  std::lock_guard<std::mutex> guard(m_clientLock);
+  return std::move(m_current);
 }
 
 void TcpLink::Send(uint16_t mainType, uint16_t subType, int32_t flag, const std::string& body) {

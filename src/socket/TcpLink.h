@@ -40,6 +40,8 @@ class TcpLink : public std::enable_shared_from_this<TcpLink> {
   void Start();
   // Lets go of the current client; it ends once no sender holds it any more.
   void Stop();
+  // Lets go of the current client and hands it to the caller, who decides where it ends.
+  std::shared_ptr<TcpClient> Release();
 
   // Sends through the current client; without one the message is dropped with a log line.
   void Send(uint16_t mainType, uint16_t subType, int32_t flag, const std::string& body);

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "LogCapture.h"
+#include "PumpMainThread.h"
 #include "RecordingActions.h"
 #include "browser/BrowserPane.h"
 #include "form/CDuiDialog.h"
@@ -19,14 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using browser::CCefBrowserUI;
 using testing_support::LogCapture;
+using testing_support::PumpUntil;
 using testing_support::RecordingActions;
 
-// Runs the main loop until `done` holds or a generous time-out passes.
-bool RunUntil(const std::function<bool()>& done, std::chrono::seconds timeout = std::chrono::seconds(60)) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  ui::RunMainThreadUntil([&] { return done() || std::chrono::steady_clock::now() > deadline; });
-  return done();
-}
 
 // Any window of the skin, with real panes.
 class SkinWindow : public form::CDuiDialog {
@@ -73,7 +69,7 @@ void SaveScreenshot(ui::Window& window, const std::string& name) {
 // Lets GTK and WebKit draw what the model says.
 void Draw(std::chrono::milliseconds time = std::chrono::milliseconds(800)) {
   const auto until = std::chrono::steady_clock::now() + time;
-  RunUntil([&] { return std::chrono::steady_clock::now() > until; });
+  PumpUntil([&] { return std::chrono::steady_clock::now() > until; });
 }
 
 const char kCallingPage[] = R"(<!doctype html><html><head><meta charset="utf-8"></head><body>
@@ -102,7 +98,7 @@ TEST(Display, PagesCallTheSevenFunctionsInEveryFrameAndEveryLoad) {
   window.ShowWindow(true);
 
   raw->LoadURL(PageFile("calls.html", kCallingPage));
-  ASSERT_TRUE(RunUntil([&] { return log.Count("undefined:") > 0 && log.Count("iframe:11") > 0; }));
+  ASSERT_TRUE(PumpUntil([&] { return log.Count("undefined:") > 0 && log.Count("iframe:11") > 0; }));
   EXPECT_EQ(log.Count("undefined:true:0"), 1);
   EXPECT_EQ(log.Count("script error"), 0);
   EXPECT_EQ(actions.calls, (std::vector<std::string>{"SetContentInset 1", "SetContentInset 0",
@@ -111,7 +107,7 @@ TEST(Display, PagesCallTheSevenFunctionsInEveryFrameAndEveryLoad) {
   EXPECT_GE(log.Count(":2"), 1);  // WriteLog with a number first: empty text before the ':'
 
   raw->LoadURL(PageFile("again.html", "<script>WriteLog('second page', 2)</script>"));
-  EXPECT_TRUE(RunUntil([&] { return log.Count("second page:2") > 0; }));
+  EXPECT_TRUE(PumpUntil([&] { return log.Count("second page:2") > 0; }));
   browser::SetScriptActions(nullptr);
 
   // A right click finds its menu already handled: nothing is shown.
@@ -134,7 +130,7 @@ TEST(Display, PanesMoveWithTheirControlsAndShareOneWebProcess) {
   for (const char* name : {"cef_freetime_area", "cef_audio_area", "cef_movie_area", "cef_webres_area",
                            "cef_webres_area21", "cef_webres_area22"})
     panes.push_back(frame.Find<CCefBrowserUI>(name));
-  ASSERT_TRUE(RunUntil([&] {
+  ASSERT_TRUE(PumpUntil([&] {
     for (auto* pane : panes)
       if (!pane->HasBrowser()) return false;
     return true;

@@ -1,5 +1,6 @@
 """Runs Vireo and Vigilo for real, each test from its own copy of the program folder."""
 
+import json
 import os
 import shutil
 import signal
@@ -9,6 +10,7 @@ import time
 
 BIN_DIR = os.environ.get("VIREO_BIN_DIR") or os.path.join(
     os.path.dirname(__file__), "..", "..", "build", "bin")
+SERVER_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "server")
 
 WAIT_SECONDS = 30
 
@@ -120,3 +122,34 @@ def end_process(pid):
         os.kill(pid, signal.SIGKILL)
     except ProcessLookupError:
         pass
+
+
+class ReferenceServer:
+    """The reference management server on loopback ports of its own."""
+
+    def __init__(self, scenario="school.json"):
+        self.folder = tempfile.mkdtemp(prefix="vireo-ref-")
+        ports_file = os.path.join(self.folder, "ports.json")
+        self.process = subprocess.Popen(
+            ["python3", os.path.join(SERVER_DIR, "vireo_server.py"), "--tcp-port", "0", "--web-port", "0",
+             "--admin-port", "0", "--scenario", os.path.join(SERVER_DIR, "scenarios", scenario),
+             "--ports-file", ports_file], stdout=subprocess.DEVNULL)
+        wait_for(lambda: os.path.exists(ports_file), what="the reference server's ports")
+        with open(ports_file) as file:
+            self.ports = json.load(file)
+
+    @property
+    def basic_address(self):
+        return f"127.0.0.1:{self.ports['web']}"
+
+    def admin(self, path, body=None):
+        import urllib.request
+        data = json.dumps(body).encode() if body is not None else None
+        request = urllib.request.Request(f"http://127.0.0.1:{self.ports['admin']}{path}", data=data)
+        with urllib.request.urlopen(request, timeout=WAIT_SECONDS) as reply:
+            return json.loads(reply.read())
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(timeout=WAIT_SECONDS)
+        shutil.rmtree(self.folder, ignore_errors=True)

@@ -3,44 +3,25 @@
 import json
 import os
 import socket
-import subprocess
 import sys
-import tempfile
 import unittest
 import urllib.error
-import urllib.request
 
 SERVER_DIR = os.path.join(os.path.dirname(__file__), "..", "..", "server")
 sys.path.insert(0, SERVER_DIR)
 
 from reference import wire  # noqa: E402
-from programs import wait_for  # noqa: E402
+from programs import ReferenceServer, wait_for  # noqa: E402
 
 
-class ReferenceServer(unittest.TestCase):
+class ReferenceServerAnswers(unittest.TestCase):
     def setUp(self):
-        folder = tempfile.mkdtemp(prefix="vireo-ref-")
-        ports_file = os.path.join(folder, "ports.json")
-        self.server = subprocess.Popen(
-            [sys.executable, os.path.join(SERVER_DIR, "vireo_server.py"), "--tcp-port", "0",
-             "--admin-port", "0", "--scenario", os.path.join(SERVER_DIR, "scenarios", "school.json"),
-             "--ports-file", ports_file], stdout=subprocess.DEVNULL)
-        self.addCleanup(self.stop_server)
-        wait_for(lambda: os.path.exists(ports_file), what="the server's ports")
-        with open(ports_file) as file:
-            self.ports = json.load(file)
+        self.server = ReferenceServer()
+        self.addCleanup(self.server.close)
+        self.ports = self.server.ports
+        self.admin = self.server.admin
         self.terminal = socket.create_connection(("127.0.0.1", self.ports["tcp"]), timeout=30)
         self.addCleanup(self.terminal.close)
-
-    def stop_server(self):
-        self.server.terminate()
-        self.server.wait(timeout=30)
-
-    def admin(self, path, body=None):
-        data = json.dumps(body).encode() if body is not None else None
-        request = urllib.request.Request(f"http://127.0.0.1:{self.ports['admin']}{path}", data=data)
-        with urllib.request.urlopen(request, timeout=30) as reply:
-            return json.loads(reply.read())
 
     def exchange(self, main_type, sub_type, body):
         self.terminal.sendall(wire.encode(main_type, sub_type, json.dumps(body)))
@@ -55,9 +36,9 @@ class ReferenceServer(unittest.TestCase):
         header, reply = self.exchange(11, 1001, request)
         self.assertEqual((header["main_type"], header["sub_type"]), (11, 1001))
         self.assertEqual(reply, {"ID": -2})
-        self.assertEqual(self.exchange(11, 1001, request)[1], {"ID": 12})
+        self.assertEqual(self.exchange(11, 1001, request)[1], {"ID": 13})
         # The new device can log in at once.
-        _, login = self.exchange(13, 3001, {"ID": 12})
+        _, login = self.exchange(13, 3001, {"ID": 13})
         self.assertEqual(login["DeviceRt"]["DeviceName"], "A1")
         self.assertEqual(login["DeviceRt"]["FloorNumber"], 2)
 
