@@ -64,8 +64,10 @@ class GlobalApp : public dal::SiteAddressSource, public form::ContentFrameHost {
   void HandleSingleJobDetail(const std::string& body);
   void HanglePlayAudioBoardcast(const std::string& body);
   void HangleStopAudioBoardcast(const std::string& body);
+  void HandleWarningVoice();
+  void HandleWarningCancel();
 
-  void RestartJob();
+  void RestartJob() override;
   void NotifyJobDone();
   void QuerySingleJobDetail(int jobId);
   void HandleFullScreenNew(bool full);

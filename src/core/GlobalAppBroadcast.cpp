@@ -1,4 +1,4 @@
-// Audio broadcasts: priorities decide what may interrupt what.
+// Audio broadcasts and the alarm: priorities decide what may interrupt what.
 
 #include <glog/logging.h>
 
@@ -11,6 +11,12 @@
 #include "system/MasterVolume.h"
 
 namespace core {
+namespace {
+
+// An alarm sounds for a day at most unless the server ends it.
+constexpr int kAlarmSeconds = 86400;
+
+}  // namespace
 
 void GlobalApp::HanglePlayAudioBoardcast(const std::string& body) {
   try {
@@ -54,6 +60,26 @@ void GlobalApp::HangleStopAudioBoardcast(const std::string& body) {
     DispatchNotifyJobDone();
   } catch (const std::exception& e) {
     LOG(ERROR) << "HangleStopAudioBoardcast 异常:" << e.what();
+  }
+}
+
+void GlobalApp::HandleWarningVoice() {
+  try {
+    if (m_bMinimized) ShowFrameFullScreen();
+    HandleFullScreenNew(false);
+    m_pContentFrame->StartWarnVoice(kAlarmSeconds, m_strExeDir + "Resource/alarm.mp3");
+  } catch (const std::exception& e) {
+    LOG(ERROR) << "HandleWarningVoice 异常:" << e.what();
+  }
+}
+
+void GlobalApp::HandleWarningCancel() {
+  try {
+    m_pContentFrame->m_bAlarm.exchange(false);
+    RestartJob();
+    MinimizeIfTray();
+  } catch (const std::exception& e) {
+    LOG(ERROR) << "HandleWarningCancel 异常:" << e.what();
   }
 }
 

@@ -39,6 +39,8 @@ void GlobalApp::ProcessMessage(const net::Packet& packet) {
     case 3004: HandleLiveJobUpdate(body); return;
     case 3006: HandleClientInfoUpdate(body); return;
     case 3007: HandleUnregister(); return;
+    case 3009: HandleWarningVoice(); return;
+    case 3010: HandleWarningCancel(); return;
     case 3022: return;
     case 3053: HandleGetTodayJob(body); return;
     default: break;

@@ -49,6 +49,7 @@ void GlobalApp::ShowFreeTimeWithBar() {
 
 void GlobalApp::ShowLiveView() {
   if (m_bMinimized) ShowFrameFullScreen();
+  m_pContentFrame->Pause();
   HandleFullScreenNew(true);
   const TerminalState state = StateCopy();
   SetVolumeLogged(state.device.Volume);
@@ -255,8 +256,7 @@ void GlobalApp::HandleLiveJobUpdate(const std::string& body) {
       return;
     }
     MinimizeIfTray();
-    // Nothing can be paused yet, so nothing is resumed: the schedule picks what is due.
-    DispatchNotifyJobDone();
+    if (!m_pContentFrame->Resume()) DispatchNotifyJobDone();
   } catch (const std::exception& e) {
     LOG(ERROR) << "HandleLiveJobUpdate异常:" << e.what();
   }

@@ -20,6 +20,8 @@ class ContentFrameHost {
   virtual std::string GetSiteAddr() = 0;
   // From any thread.
   virtual void SendBoardcastStatuToServer(const core::StatusReport& report) = 0;
+  // When the alarm ends: live video, the next job or the clock, as things now stand.
+  virtual void RestartJob() = 0;
   virtual ui::Window* TopBarWindow() = 0;
   virtual ui::Window* RegisterWindow() = 0;
 };

@@ -2,8 +2,11 @@
 
 #include <glog/logging.h>
 
+#include <chrono>
+
 #include "form/OnMainThread.h"
 #include "form/PageAddresses.h"
+#include "system/MciCommands.h"
 #include "ui/Controls.h"
 
 namespace form {
@@ -27,7 +30,21 @@ Dui_ContentFrame::Dui_ContentFrame(ContentFrameHost& host)
   browser::SetScriptActions(this);
 }
 
-Dui_ContentFrame::~Dui_ContentFrame() { browser::SetScriptActions(nullptr); }
+Dui_ContentFrame::~Dui_ContentFrame() {
+  browser::SetScriptActions(nullptr);
+  m_closing = true;
+  m_bAlarm.exchange(false);
+  std::lock_guard<std::mutex> guard(m_alarmLock);
+  if (!m_alarmThread.joinable()) return;
+  // The loop may be waiting for the main thread: keep serving it until the thread ends.
+  std::atomic<bool> ended{false};
+  std::thread waiter([&] {
+    m_alarmThread.join();
+    ended = true;
+  });
+  if (ui::OnMainThread()) ui::RunMainThreadUntil([&] { return ended.load(); });
+  waiter.join();
+}
 
 std::unique_ptr<ui::Control> Dui_ContentFrame::CreateControl(const std::string& className) {
   if (className == "CefWebKit") return std::make_unique<browser::CCefBrowserUI>();
@@ -181,6 +198,94 @@ void Dui_ContentFrame::ReportFileState(int index, int state) {
     report.job = m_curJob;
     m_host.SendBoardcastStatuToServer(report);
   });
+}
+
+bool Dui_ContentFrame::Pause() {
+  bool paused = false;
+  OnMain([&] {
+    if (m_nPlayState == kPlayJob) {
+      Pane(kContentPane)->ExecuteJavaScript("pauseBoardcast();");
+      m_nPlayState = kPlayJobPaused;
+      paused = true;
+    } else if (m_nPlayState == kPlayAudio) {
+      m_nPlayState = kPlayAudioPaused;
+      Pane(kAudioPane)->ExecuteJavaScript("pause();");
+      paused = true;
+    }
+  });
+  return paused;
+}
+
+bool Dui_ContentFrame::Resume() {
+  bool resumed = false;
+  OnMain([&] {
+    if (m_nPlayState == kPlayJobPaused) {
+      SelectPage(kPageContent);
+      Pane(kContentPane)->ExecuteJavaScript("resumeBoardcast();");
+      m_nPlayState = kPlayJob;
+      resumed = true;
+    } else if (m_nPlayState == kPlayAudioPaused) {
+      SelectPage(kPageAudio);
+      Pane(kAudioPane)->ExecuteJavaScript("resume()");
+      m_nPlayState = kPlayAudio;
+      resumed = true;
+    }
+  });
+  return resumed;
+}
+
+void Dui_ContentFrame::SetPagesMuted(bool mute) {
+  OnMain([&] {
+    if (m_bLive) {
+      Pane(kLivePane)->ExecuteJavaScript(mute ? "setVolume(0)" : "setVolume(1)");
+    } else if (m_nPlayState == kPlayJob) {
+      Pane(kContentPane)->ExecuteJavaScript(mute ? "setVolume(0);" : "setVolume(1)");
+      for (const char* pane : {kLeftPane, kRightPane}) Pane(pane)->ExecuteJavaScript(mute ? "setVolume(0);" : "setVolume(1);");
+    } else if (m_nPlayState == kPlayAudio) {
+      Pane(kAudioPane)->ExecuteJavaScript(mute ? "setVolume(0);" : "setVolume(1);");
+    }
+  });
+}
+
+void Dui_ContentFrame::StartWarnVoice(int seconds, const std::string& path) {
+  if (m_bAlarm) return;
+  OnMain([&] {
+    if (m_bLive) {
+      m_bLive = false;
+      Blank({kLivePane});
+    } else if (m_nPlayState == kPlayJob) {
+      Blank({kContentPane});
+      m_nPlayState = kPlayNothing;
+    } else if (m_nPlayState == kPlayAudio) {
+      Blank({kAudioPane});
+      m_nPlayState = kPlayNothing;
+    }
+  });
+  LOG(INFO) << "StartWarnVoice:" << path;
+  m_bAlarm.exchange(true);
+  std::lock_guard<std::mutex> guard(m_alarmLock);
+  if (m_alarmThread.joinable()) m_alarmThread.join();  // it has at most its closing steps left
+  m_alarmThread = std::thread([this, seconds, path] { AlarmLoop(seconds, path); });
+}
+
+void Dui_ContentFrame::AlarmLoop(int seconds, std::string path) {
+  using Clock = std::chrono::steady_clock;
+  OnMain([&] { SelectPage(kPageAlarm); });
+  LOG(INFO) << "开始播放警报";
+  const auto duration = std::chrono::seconds(seconds);
+  sys::SendMciCommand("OPEN \"" + path + "\" ALIAS MUSIC");
+  const auto start = Clock::now();
+  while (Clock::now() - start < duration && m_bAlarm) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto pass = Clock::now();
+    // Stopped right after the open, and each time the sound has played to its end.
+    if (sys::SendMciCommand("status MUSIC mode") == "stopped") sys::SendMciCommand("PLAY MUSIC FROM 0");
+    if (Clock::now() - pass > std::chrono::milliseconds(100)) LOG(INFO) << "MCI 卡顿超过 100ms";
+  }
+  sys::SendMciCommand("CLOSE MUSIC");
+  LOG(INFO) << "结束警报";
+  m_bAlarm.exchange(false);
+  if (!m_closing) m_host.RestartJob();
 }
 
 void Dui_ContentFrame::InitWindow() {

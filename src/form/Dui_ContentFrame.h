@@ -4,7 +4,9 @@
 // main thread in call order.
 
 #include <atomic>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "browser/BrowserPane.h"
 #include "browser/ProcessMessageHandler.h"
@@ -42,6 +44,14 @@ class Dui_ContentFrame : public CDuiDialog, public browser::ScriptActions {
   void SetContentInset(int full) override;
   void ReportFileState(int index, int state) override;
 
+  // Holding and bringing back what the content or audio panes play.
+  bool Pause();
+  bool Resume();
+  // Plays the alarm sound in a loop for `seconds` or until m_bAlarm is cleared;
+  // then the host brings the display back. A second alarm while one plays is ignored.
+  void StartWarnVoice(int seconds, const std::string& path);
+  void SetPagesMuted(bool mute);
+
   // Read and written from the network thread too.
   std::atomic<int> m_nPlayState{kPlayNothing};
   std::atomic<int> m_nPriority{0};
@@ -63,10 +73,14 @@ class Dui_ContentFrame : public CDuiDialog, public browser::ScriptActions {
   void SelectPage(int page);
   void Report(int state, int kind, const core::JobDetail& job = {});
   void PlaceTopBar(bool show);
+  void AlarmLoop(int seconds, std::string path);
 
   ContentFrameHost& m_host;
   core::PlayLists m_playLists;  // main thread only: a copy of the job last shown
   core::JobDetail m_curJob;     // main thread only
+  std::mutex m_alarmLock;       // the alarm thread object
+  std::thread m_alarmThread;
+  std::atomic<bool> m_closing{false};
 };
 
 }  // namespace form

@@ -230,6 +230,16 @@ TEST_F(GlobalAppSession, AnUpdateForAnotherDeviceChangesNothing) {
   EXPECT_TRUE(PumpUntil([&] { return name->Text() == "二楼走廊"; }));
 }
 
+TEST_F(GlobalAppSession, TheAlarmSoundsUntilTheServerEndsIt) {
+  auto* frame = m_terminal->app->ContentFrame();
+  Push(13, 3009, "");
+  EXPECT_TRUE(frame->m_bAlarm);
+  ASSERT_TRUE(PumpUntil([&] { return frame->SelectedPage() == form::kPageAlarm; }));
+  Push(13, 3010, "");
+  ASSERT_TRUE(PumpUntil([&] { return m_log.Count("结束警报") == 1; }));
+  EXPECT_TRUE(PumpUntil([&] { return frame->SelectedPage() == form::kPageClock; }));
+}
+
 TEST_F(GlobalAppSession, AnUnknownDeviceWipesTheRegistrationAndEnds) {
   Push(13, 3001, R"({"DeviceRt":{"Id":-5},"Time":"","TodayJob":[],"LiveJob":null})");
   EXPECT_EQ(m_log.Count("设备不存在"), 1);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+
+#include "LogCapture.h"
+#include "PumpMainThread.h"
 #include "browser/FakeEngine.h"
 #include "ui/Controls.h"
 #include "ui/MainLoop.h"
@@ -9,6 +14,8 @@
 namespace {
 
 using browser::FakeEngine;
+using testing_support::LogCapture;
+using testing_support::PumpUntil;
 
 class RecordingHost : public form::ContentFrameHost {
  public:
@@ -16,11 +23,13 @@ class RecordingHost : public form::ContentFrameHost {
   int FullScreenSetting() const override { return 0; }
   std::string GetSiteAddr() override { return "http://192.0.2.9:8088/"; }
   void SendBoardcastStatuToServer(const core::StatusReport& report) override { reports.push_back(report); }
+  void RestartJob() override { ++restarts; }
   ui::Window* TopBarWindow() override { return nullptr; }
   ui::Window* RegisterWindow() override { return nullptr; }
 
   bool muted = false;
   std::vector<core::StatusReport> reports;
+  std::atomic<int> restarts{0};
 };
 
 class ContentFrameTest : public testing::Test {
@@ -165,6 +174,67 @@ TEST_F(ContentFrameTest, TheInsetLeavesRoomForTheBar) {
   EXPECT_EQ(m_frame->FindControl("contentframe_1080_tlayout_12")->Attribute("inset"), "0,0,0,0");
   m_frame->SetContentInset(0);
   EXPECT_EQ(m_frame->FindControl("contentframe_1080_tlayout_12")->Attribute("inset"), "0,0,0,72");
+}
+
+TEST_F(ContentFrameTest, PauseAndResumeHoldWhatPlays) {
+  EXPECT_FALSE(m_frame->Pause());  // nothing plays
+  m_frame->ShowJob(Lists({{"a.jpg", "a", "1", "jpg", 1}}), Job(1));
+  EXPECT_TRUE(m_frame->Pause());
+  EXPECT_EQ(m_frame->m_nPlayState, form::kPlayJobPaused);
+  EXPECT_FALSE(m_frame->Pause());
+  m_frame->ShowLive("live");
+  EXPECT_TRUE(m_frame->Resume());
+  EXPECT_EQ(m_frame->m_nPlayState, form::kPlayJob);
+  EXPECT_EQ(m_frame->SelectedPage(), form::kPageContent);
+  const auto calls = Loads("cef_webres_area");
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "script pauseBoardcast();"), 1);
+  EXPECT_EQ(calls.back(), "script resumeBoardcast();");
+
+  m_frame->ShowAudio("audio");
+  EXPECT_TRUE(m_frame->Pause());
+  EXPECT_EQ(m_frame->m_nPlayState, form::kPlayAudioPaused);
+  EXPECT_TRUE(m_frame->Resume());
+  EXPECT_EQ(Loads("cef_audio_area").back(), "script resume()");
+  EXPECT_EQ(m_frame->SelectedPage(), form::kPageAudio);
+}
+
+TEST_F(ContentFrameTest, MutingReachesOnlyThePagesThatPlay) {
+  m_frame->ShowJob(Lists({{"a.jpg", "a", "1", "jpg", 1}}), Job(1));
+  m_frame->ShowLive("live");
+  m_frame->SetPagesMuted(true);
+  EXPECT_EQ(Loads("cef_movie_area").back(), "script setVolume(0)");
+  EXPECT_EQ(Loads("cef_webres_area").back().rfind("load ", 0), 0u);  // the content page got nothing
+  m_frame->StopLive();
+  m_frame->SetPagesMuted(false);
+  EXPECT_EQ(Loads("cef_webres_area").back(), "script setVolume(1)");
+  EXPECT_EQ(Loads("cef_webres_area21").back(), "script setVolume(1);");
+}
+
+TEST_F(ContentFrameTest, TheAlarmTakesOverAndGivesTheDisplayBack) {
+  LogCapture log;
+  const std::string sound = std::string(VIREO_BIN_DIR) + "/Resource/alarm.mp3";
+  m_frame->ShowLive("live");
+  m_frame->StartWarnVoice(86400, sound);
+  EXPECT_TRUE(m_frame->m_bAlarm);
+  EXPECT_FALSE(m_frame->m_bLive);
+  EXPECT_EQ(Loads("cef_movie_area").back(), "load about:blank");
+  ASSERT_TRUE(PumpUntil([&] { return m_frame->SelectedPage() == form::kPageAlarm; }));
+  ASSERT_TRUE(PumpUntil([&] { return log.Count("开始播放警报") == 1; }));
+
+  m_frame->StartWarnVoice(86400, sound);  // a second alarm while one plays changes nothing
+  EXPECT_EQ(log.Count("StartWarnVoice:"), 1);
+
+  m_frame->m_bAlarm.exchange(false);
+  ASSERT_TRUE(PumpUntil([&] { return m_host.restarts == 1; }));
+  EXPECT_EQ(log.Count("结束警报"), 1);
+
+  // Paused content is left as it is; no time at all still opens, closes and gives back.
+  m_frame->ShowJob(Lists({{"a.jpg", "a", "1", "jpg", 1}}), Job(1));
+  m_frame->Pause();
+  m_frame->StartWarnVoice(0, sound);
+  ASSERT_TRUE(PumpUntil([&] { return m_host.restarts == 2; }));
+  EXPECT_EQ(m_frame->m_nPlayState, form::kPlayJobPaused);
+  EXPECT_FALSE(m_frame->m_bAlarm);
 }
 
 }  // namespace
