@@ -64,6 +64,14 @@ class WebKitView : public WebView {
                        return TRUE;  // no context menu on a display
                      }),
                      nullptr);
+    // A drag that offers linking (a link dragged in) is refused; any other is the page's business.
+    g_signal_connect(m_view, "drag-motion", G_CALLBACK(+[](GtkWidget*, GdkDragContext* context, gint, gint,
+                                                          guint time, gpointer) -> gboolean {
+                       if (!(gdk_drag_context_get_actions(context) & GDK_ACTION_LINK)) return FALSE;
+                       gdk_drag_status(context, static_cast<GdkDragAction>(0), time);
+                       return TRUE;
+                     }),
+                     nullptr);
     if (container) gtk_fixed_put(GTK_FIXED(container), GTK_WIDGET(m_view), rect.left, rect.top);
     Place(rect);
     gtk_widget_show(GTK_WIDGET(m_view));
