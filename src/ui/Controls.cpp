@@ -114,50 +114,35 @@ void Container::SetPos(const Rect& rect) {
   PlaceFloating(m_children, rect);
 }
 
-void VerticalLayout::SetPos(const Rect& rect) {
+void BoxLayout::SetPos(const Rect& rect) {
   Control::SetPos(rect);
   const Rect area = Inner(rect);
   const auto flow = InFlow(m_children);
+  // Along the axis: fixed sizes first, the rest shared by the flexible children.
+  const auto length = [this](const Control& child) { return m_vertical ? child.FixedHeight() : child.FixedWidth(); };
+  const auto before = [this](const Rect& pad) { return m_vertical ? pad.top : pad.left; };
+  const auto after = [this](const Rect& pad) { return m_vertical ? pad.bottom : pad.right; };
   int fixed = 0, flexible = 0;
   for (Control* child : flow) {
-    fixed += child->Padding().top + child->Padding().bottom;
-    if (child->FixedHeight() > 0) fixed += child->FixedHeight();
+    fixed += before(child->Padding()) + after(child->Padding());
+    if (length(*child) > 0) fixed += length(*child);
     else ++flexible;
   }
   if (!flow.empty()) fixed += ChildPadding() * static_cast<int>(flow.size() - 1);
-  const int share = flexible > 0 ? std::max(0, area.Height() - fixed) / flexible : 0;
-  int y = area.top;
+  const int available = m_vertical ? area.Height() : area.Width();
+  const int share = flexible > 0 ? std::max(0, available - fixed) / flexible : 0;
+  int at = m_vertical ? area.top : area.left;
   for (Control* child : flow) {
-    const int height = child->FixedHeight() > 0 ? child->FixedHeight() : share;
     const Rect& pad = child->Padding();
-    Rect placed{area.left + pad.left, y + pad.top, area.right - pad.right, y + pad.top + height};
-    if (child->FixedWidth() > 0) placed.right = placed.left + child->FixedWidth();
+    const int start = at + before(pad);
+    const int end = start + (length(*child) > 0 ? length(*child) : share);
+    Rect placed = m_vertical ? Rect{area.left + pad.left, start, area.right - pad.right, end}
+                             : Rect{start, area.top + pad.top, end, area.bottom - pad.bottom};
+    // Across the axis a fixed size anchors at the start.
+    if (m_vertical && child->FixedWidth() > 0) placed.right = placed.left + child->FixedWidth();
+    if (!m_vertical && child->FixedHeight() > 0) placed.bottom = placed.top + child->FixedHeight();
     child->SetPos(placed);
-    y = placed.bottom + pad.bottom + ChildPadding();
-  }
-  PlaceFloating(m_children, rect);
-}
-
-void HorizontalLayout::SetPos(const Rect& rect) {
-  Control::SetPos(rect);
-  const Rect area = Inner(rect);
-  const auto flow = InFlow(m_children);
-  int fixed = 0, flexible = 0;
-  for (Control* child : flow) {
-    fixed += child->Padding().left + child->Padding().right;
-    if (child->FixedWidth() > 0) fixed += child->FixedWidth();
-    else ++flexible;
-  }
-  if (!flow.empty()) fixed += ChildPadding() * static_cast<int>(flow.size() - 1);
-  const int share = flexible > 0 ? std::max(0, area.Width() - fixed) / flexible : 0;
-  int x = area.left;
-  for (Control* child : flow) {
-    const int width = child->FixedWidth() > 0 ? child->FixedWidth() : share;
-    const Rect& pad = child->Padding();
-    Rect placed{x + pad.left, area.top + pad.top, x + pad.left + width, area.bottom - pad.bottom};
-    if (child->FixedHeight() > 0) placed.bottom = placed.top + child->FixedHeight();
-    child->SetPos(placed);
-    x = placed.right + pad.right + ChildPadding();
+    at = end + after(pad) + ChildPadding();
   }
   PlaceFloating(m_children, rect);
 }

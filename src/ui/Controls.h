@@ -92,16 +92,24 @@ class Container : public Control {
   int m_childPadding = 0;
 };
 
-class VerticalLayout : public Container {
+// Children one after another along an axis.
+class BoxLayout : public Container {
  public:
-  VerticalLayout() : Container("VerticalLayout") {}
+  BoxLayout(std::string className, bool vertical) : Container(std::move(className)), m_vertical(vertical) {}
   void SetPos(const Rect& rect) override;
+
+ private:
+  bool m_vertical;
 };
 
-class HorizontalLayout : public Container {
+class VerticalLayout : public BoxLayout {
  public:
-  HorizontalLayout() : Container("HorizontalLayout") {}
-  void SetPos(const Rect& rect) override;
+  VerticalLayout() : BoxLayout("VerticalLayout", true) {}
+};
+
+class HorizontalLayout : public BoxLayout {
+ public:
+  HorizontalLayout() : BoxLayout("HorizontalLayout", false) {}
 };
 
 class TabLayout : public Container {
