@@ -15,8 +15,10 @@ SERVER_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."
 WAIT_SECONDS = 30
 
 # Started by Vireo in place of the watchdog: records that it ran, and with which environment.
+# The record appears whole (written aside, then renamed), so a test never reads half of it.
 STAND_IN_WATCHDOG = """#!/bin/sh
-env > "$(dirname "$0")/watchdog-started.$$"
+folder="$(dirname "$0")"
+env > "$folder/.watchdog-env.$$" && mv "$folder/.watchdog-env.$$" "$folder/watchdog-started.$$"
 """
 
 
