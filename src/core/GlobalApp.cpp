@@ -78,15 +78,15 @@ void GlobalApp::Init() {
 }
 
 bool GlobalApp::IsRegistered() {
-  std::string basicAddr;
-  tools::ToLocalText(m_config.GetBasicAddr(), basicAddr);
   std::vector<std::wstring> parts;
   tools::SplitText(m_config.GetBasicAddr(), L":", parts);
   if (parts.size() != 2 || m_config.ClientId() < 1) return false;
+  std::string ip, port;
+  tools::ToLocalText(parts[0], ip);
+  tools::ToLocalText(parts[1], port);
   // Known before the link starts: its first connect, which may complete at once, sends the login.
   m_bRegistered = true;
-  const auto colon = basicAddr.find(':');
-  if (ConnectServer(basicAddr.substr(0, colon), basicAddr.substr(colon + 1))) return true;
+  if (ConnectServer(ip, port)) return true;
   m_bRegistered = false;
   return false;
 }

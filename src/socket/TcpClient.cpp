@@ -154,13 +154,18 @@ void TcpClient::handle_session_connect(error_code error) {
 
 void TcpClient::do_read_header() {
   LOG(INFO) << "enter handle_read_header.";
+  start_read("do_read_header", &TcpClient::handle_read_header);
+}
+
+// Reads exactly what the packet reader still wants; a failure to start ends reading on this client.
+void TcpClient::start_read(const char* step, void (TcpClient::*handler)(error_code)) {
   try {
     asio::async_read(m_socket, asio::buffer(m_readBuffer.data(), m_reader.BytesWanted()),
-                     [this](error_code error, size_t) { handle_read_header(error); });
+                     [this, handler](error_code error, size_t) { (this->*handler)(error); });
   } catch (const std::exception& e) {
-    LOG(ERROR) << "TcpClient::do_read_header异常:" << e.what();
+    LOG(ERROR) << "TcpClient::" << step << "异常:" << e.what();
   } catch (...) {
-    LOG(ERROR) << "TcpClient::do_read_header未知异常";
+    LOG(ERROR) << "TcpClient::" << step << "未知异常";
   }
 }
 
@@ -178,14 +183,7 @@ void TcpClient::handle_read_header(error_code error) {
 
 void TcpClient::do_read_body() {
   LOG(INFO) << "enter handle_read_body.";
-  try {
-    asio::async_read(m_socket, asio::buffer(m_readBuffer.data(), m_reader.BytesWanted()),
-                     [this](error_code error, size_t) { handle_read_body(error); });
-  } catch (const std::exception& e) {
-    LOG(ERROR) << "TcpClient::do_read_body异常:" << e.what();
-  } catch (...) {
-    LOG(ERROR) << "TcpClient::do_read_body未知异常";
-  }
+  start_read("do_read_body", &TcpClient::handle_read_body);
 }
 
 void TcpClient::handle_read_body(error_code error) {

@@ -65,6 +65,7 @@ class TcpClient {
   void do_heartbeat();
   void fail_connect(boost::system::error_code error);
   void handle_session_connect(boost::system::error_code error);
+  void start_read(const char* step, void (TcpClient::*handler)(boost::system::error_code));
   void do_read_header();
   void handle_read_header(boost::system::error_code error);
   void do_read_body();
